@@ -1,0 +1,52 @@
+#pragma once
+// 120-degree dial meter with a coloured three-part scale arc and a value that
+// can be read back.
+
+#include <QWidget>
+
+class DialMeter : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(double value READ value WRITE setValue)
+    Q_PROPERTY(QString caption READ caption WRITE setCaption)
+    Q_PROPERTY(double scaleMin READ scaleMin WRITE setScaleMin)
+    Q_PROPERTY(double scaleMax READ scaleMax WRITE setScaleMax)
+    Q_PROPERTY(int steps READ steps WRITE setSteps)
+    Q_PROPERTY(int subSteps READ subSteps WRITE setSubSteps)
+    Q_PROPERTY(QString unit READ unit WRITE setUnit)
+    Q_PROPERTY(QString pattern READ pattern WRITE setPattern)
+public:
+    explicit DialMeter(QWidget *parent = nullptr);
+
+    double value() const { return m_value; }
+    QString caption() const { return m_caption; }
+    void setCaption(const QString &c);
+    double scaleMin() const { return m_min; }
+    void setScaleMin(double v);
+    double scaleMax() const { return m_max; }
+    void setScaleMax(double v);
+    int steps() const { return m_steps; }
+    void setSteps(int s);
+    int subSteps() const { return m_subSteps; }
+    void setSubSteps(int s);
+    QString unit() const { return m_unit; }
+    void setUnit(const QString &u);
+    QString pattern() const { return m_pattern; }
+    void setPattern(const QString &p);
+
+    QString valueText() const;
+    QSize sizeHint() const override;
+
+public slots:
+    void setValue(double v);
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+
+private:
+    double m_value = 50;
+    QString m_caption;
+    double m_min = 50, m_max = 100;
+    int m_steps = 5, m_subSteps = 2;
+    QString m_unit = QStringLiteral("%");
+    QString m_pattern = QStringLiteral("##0.0");
+};
