@@ -104,13 +104,15 @@ void QtSerialPort::discardDevice()
 
 void QtSerialPort::onError(QSerialPort::SerialPortError error)
 {
-    // A vanished device makes QSerialPort report the error over and over while
-    // it still counts as open: close once, from the event loop, and tell once.
-    if (error != QSerialPort::ResourceError || m_lost || !m_port.isOpen())
+    // A vanished device (adapter pulled, the other end of a pseudo-terminal
+    // gone) makes QSerialPort report resource or read errors over and over
+    // while the port still counts as open: close once, from the event loop,
+    // and tell once.
+    const bool lost = error == QSerialPort::ResourceError || error == QSerialPort::ReadError;
+    if (!lost || m_lost || !m_port.isOpen())
         return;
     m_lost = true;
-    const QString message = QStringLiteral("Se perdió la conexión con el puerto %1 (%2)")
-                                .arg(settings().portName, m_port.errorString());
+    const QString message = QStringLiteral("Se perdió la conexión con el puerto %1").arg(settings().portName);
     QMetaObject::invokeMethod(
         this,
         [this, message] {

@@ -109,5 +109,8 @@ void ColourButton::paintEvent(QPaintEvent *)
     p.setFont(font());
     p.setPen(on ? m_colorOn : m_colorOff);
     const int flags = Qt::AlignVCenter | Qt::TextSingleLine | (m_centred ? Qt::AlignHCenter : Qt::AlignLeft);
-    p.drawText(inner.adjusted(1 + (pressed ? 1 : 0), pressed ? 1 : 0, 0, 0), flags, currentCaption());
+    // Captions may run up to the outer edge, as the original's did.
+    const QRect textRect = m_centred ? rect() : QRect(inner.left() + (pressed ? 1 : 0), inner.top() + (pressed ? 1 : 0),
+                                                      width() - inner.left() - 1, inner.height());
+    p.drawText(textRect, flags, currentCaption());
 }

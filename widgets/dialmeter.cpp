@@ -108,15 +108,19 @@ void DialMeter::paintEvent(QPaintEvent *)
     const QRect face(r.left() + 2, r.top() + 2, r.width() - 4, captionRect.top() - r.top() - 3);
     p.fillRect(face, QColor(236, 236, 236));
 
-    // The pivot sits low in the face; the arc spans 30..150 degrees.
-    const double radius = qMin(face.width() / 2.0 - 6, face.height() * 0.80);
-    const QPointF centre(face.center().x() + 0.5, face.top() + radius + 8);
+    // The pivot sits low in the face with the value text under it; the arc spans 30..150 degrees.
+    p.save();
+    p.setClipRect(face);
+    const QFontMetrics valueMetrics(arialFont(11, true));
+    const double pivotY = face.bottom() - valueMetrics.height() - 2;
+    const double radius = qMin(face.width() / 2.0 - 10, (pivotY - face.top() - 6) / 1.0);
+    const QPointF centre(face.center().x() + 0.5, pivotY);
 
     const QColor thirds[3] = {QColor(255, 0, 0), palette::teal(), palette::lime()};
     for (int i = 0; i < 3; ++i) {
         p.setPen(QPen(thirds[i], 4, Qt::SolidLine, Qt::FlatCap));
-        const QRectF arc(centre.x() - radius + 4, centre.y() - radius + 4, 2 * radius - 8, 2 * radius - 8);
-        p.drawArc(arc, int((150 - 40 * (i + 1)) * 16), 40 * 16);
+        const QRectF arc(centre.x() - radius + 3, centre.y() - radius + 3, 2 * radius - 6, 2 * radius - 6);
+        p.drawArc(arc, int((110 - 40 * i) * 16), 40 * 16);
     }
     p.setPen(QPen(Qt::black, 1));
     p.drawArc(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius), 30 * 16, 120 * 16);
@@ -129,26 +133,25 @@ void DialMeter::paintEvent(QPaintEvent *)
         const bool major = m_subSteps <= 0 || t % m_subSteps == 0;
         p.drawLine(polar(centre, radius, a), polar(centre, radius + (major ? 5 : 3), a));
         if (major) {
-            const QPointF at = polar(centre, radius - 12, a);
+            const QPointF at = polar(centre, radius - 14, a);
             p.drawText(QRectF(at.x() - 12, at.y() - 7, 24, 14), Qt::AlignCenter, formatPicture(v, u"##0"));
         }
     }
 
-    // Value text with its unit in small black bold type.
-    const QString text = valueText();
-    QFont valueFont = arialFont(11, true);
-    p.setFont(valueFont);
-    p.setPen(Qt::black);
-    p.drawText(QRectF(face.left(), centre.y() - radius * 0.45 - 7, face.width(), 14), Qt::AlignCenter,
-               text + QLatin1Char(' ') + m_unit);
-
     const double a = instrument::dialAngle(m_value, m_min, m_max);
-    p.setPen(QPen(palette::lime().darker(130), 3, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(palette::lime().darker(150), 3, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(centre, polar(centre, radius - 2, a));
     p.setPen(QPen(palette::lime(), 1.5));
     p.drawLine(centre, polar(centre, radius - 2, a));
+    p.setPen(Qt::black);
     p.setBrush(Qt::black);
     p.drawEllipse(centre, 3, 3);
+
+    // Value with its unit in small black bold type.
+    p.setFont(arialFont(11, true));
+    p.drawText(QRectF(face.left(), pivotY + 3, face.width(), valueMetrics.height()), Qt::AlignCenter,
+               valueText() + QLatin1Char(' ') + m_unit);
+    p.restore();
 
     p.fillRect(captionRect, QColor(128, 128, 128));
     p.setFont(font());

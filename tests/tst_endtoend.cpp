@@ -1,0 +1,152 @@
+// The real serial path: the simulated logger on a pseudo-terminal, QSerialPort,
+// and the main window offscreen.
+
+#include "app/errors.h"
+#include "app/formats.h"
+#include "app/forms.h"
+#include "app/mainwindow.h"
+#include "app/moduleflags.h"
+#include "link/portsetupdialog.h"
+#include "link/qtserialport.h"
+#include "sim/loggermodel.h"
+#include "simprocess.h"
+#include "widgets/colourbutton.h"
+#include "widgets/dialmeter.h"
+#include "widgets/radiogroup.h"
+#include "widgets/rockerswitch.h"
+#include "widgets/valueindicator.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+class TestEndToEnd : public QObject {
+    Q_OBJECT
+    SimProcess sim;
+    QString device;
+    QStringList errors;
+
+    bool connectedShown() const
+    {
+        return Form1->AbRockerSwitch1->isOn() && Form1->AbRockerSwitch1->caption() == QLatin1String("DESCONECTAR")
+               && Form1->AbColBitBtn7->isOn() && Form1->AbColBitBtn1->isOn();
+    }
+    bool disconnectedShown() const
+    {
+        return !Form1->AbRockerSwitch1->isOn() && Form1->AbRockerSwitch1->caption() == QLatin1String("CONECTAR")
+               && !Form1->AbColBitBtn7->isOn() && !Form1->AbColBitBtn1->isOn();
+    }
+
+private slots:
+    void init()
+    {
+        resetModuleFlags();
+        errors.clear();
+        setErrorSink([this](const QString &m) { errors << m; });
+        device = sim.start({QStringLiteral("--fast"), QStringLiteral("--interval"), QStringLiteral("150"),
+                            QStringLiteral("--samples"), QStringLiteral("120")});
+        QVERIFY2(!device.isEmpty(), "the simulator did not start");
+        createForms(new QtSerialPort);
+    }
+    void cleanup()
+    {
+        destroyForms();
+        sim.stop();
+        resetErrorSink();
+    }
+
+    void connectShowsFramesThenDisconnectRestores()
+    {
+        // The port setup dialog opens with the window; choose the simulator there.
+        QTimer poll;
+        poll.setInterval(20);
+        connect(&poll, &QTimer::timeout, this, [this, &poll] {
+            auto *d = qobject_cast<PortSetupDialog *>(QApplication::activeModalWidget());
+            if (!d)
+                return;
+            poll.stop();
+            d->port->setCurrentText(device);
+            d->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        });
+        poll.start();
+        Form1->show();
+        QTRY_COMPARE(Form1->ComPort1->settings().portName, device);
+
+        QSignalSpy timeShown(Form1->Edit3, &QLineEdit::textChanged);
+        QTest::mouseClick(Form1->AbRockerSwitch1, Qt::LeftButton);
+        QVERIFY(errors.isEmpty());
+        QVERIFY(connectedShown());
+        QVERIFY(Form1->ComPort1->rts());
+
+        auto framesShown = [&] {
+            int n = 0;
+            for (const auto &args : timeShown)
+                n += args.at(0).toString().isEmpty() ? 0 : 1;
+            return n;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(framesShown() >= 2, 10000);
+
+        // What the controls show is what the logger model says for that moment.
+        const QDate date = QDate::fromString(Form1->Edit4->text(), QStringLiteral("dd/MM/yyyy"));
+        const QTime time = QTime::fromString(Form1->Edit3->text(), QStringLiteral("HH:mm:ss"));
+        QVERIFY(date.isValid() && time.isValid());
+        QVERIFY(qAbs(QDateTime(date, time).secsTo(QDateTime::currentDateTime())) < 5);
+        QCOMPARE(Form1->Edit1->text(), QStringLiteral("120"));
+        QCOMPARE(Form1->AbDB120Meter1->value(), 76.5);
+        QCOMPARE(Form1->AbDB120Meter1->caption(), QStringLiteral("Nivel de Batería"));
+        QCOMPARE(Form1->RadioGroup1->itemIndex(), 0);
+        const int shownReading = int(Form1->channelIndicator(5)->value());
+        QVERIFY(shownReading != 50);
+        QVERIFY(shownReading >= 0 && shownReading <= 4095);
+
+        QTest::mouseClick(Form1->AbRockerSwitch1, Qt::LeftButton);
+        QVERIFY(!Form1->ComPort1->isOpen());
+        QVERIFY(!Form1->ComPort1->rts());
+        QVERIFY(disconnectedShown());
+        QCOMPARE(Form1->Edit3->text(), QString());
+        QCOMPARE(Form1->Edit4->text(), QString());
+        QVERIFY(errors.isEmpty());
+        Form1->hide();
+    }
+
+    void missingPortGivesFailedOpenError()
+    {
+        PortSettings s = Form1->ComPort1->settings();
+        s.portName = QStringLiteral("/dev/quirante-no-such-port");
+        Form1->ComPort1->setSettings(s);
+        const QString memory = Form1->Edit1->text();
+        QTest::mouseClick(Form1->AbRockerSwitch1, Qt::LeftButton);
+        QCOMPARE(errors, QStringList{QStringLiteral(
+                             "Unable to open com port (error code: 2): No such file or directory")});
+        QVERIFY(disconnectedShown());
+        QVERIFY(!Form1->ComPort1->isOpen());
+        QCOMPARE(Form1->Edit1->text(), memory);
+        QCOMPARE(Form1->channelIndicator(1)->value(), 50.0);
+    }
+
+    void killedSimulatorGivesOneErrorAndDisconnects()
+    {
+        PortSettings s = Form1->ComPort1->settings();
+        s.portName = device;
+        Form1->ComPort1->setSettings(s);
+        QTest::mouseClick(Form1->AbRockerSwitch1, Qt::LeftButton);
+        QVERIFY(connectedShown());
+        QTRY_VERIFY_WITH_TIMEOUT(!Form1->Edit3->text().isEmpty(), 10000);
+
+        sim.kill();
+        QTRY_COMPARE_WITH_TIMEOUT(errors.size(), 1, 5000);
+        QVERIFY(disconnectedShown());
+        QVERIFY(!Form1->ComPort1->isOpen());
+        // No storm of errors afterwards, and the window stays responsive.
+        QTest::qWait(500);
+        QCOMPARE(errors.size(), 1);
+    }
+};
+
+QTEST_MAIN(TestEndToEnd)
+#include "tst_endtoend.moc"
