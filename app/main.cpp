@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QScreen>
 
 int main(int argc, char *argv[])
 {
@@ -27,6 +28,11 @@ int main(int argc, char *argv[])
         port->setSettings(s);
     }
     createForms(port);
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame = Form1->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        Form1->move(frame.topLeft());
+    }
     Form1->show();
     const int rc = app.exec();
     destroyForms();

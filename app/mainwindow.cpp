@@ -6,6 +6,7 @@
 #include "app/moduleflags.h"
 #include "info/aboutwindow.h"
 #include "info/helpwindow.h"
+#include "info/maker.h"
 #include "live/thermometerwindow.h"
 #include "settings/clockwindow.h"
 #include "settings/ratewindow.h"
@@ -228,7 +229,7 @@ void TForm1::buildRightHalf()
                                       palette::skyBlue(), palette::lime(), arialFont(16, true, true),
                                       QStringLiteral("Ayuda para el uso del programa")),
                          "AbColBitBtn6", 331, 357, 130, 33);
-    AbColBitBtn5 = place(colourButton(this, QStringLiteral(" www.example.com"), QStringLiteral(" www.example.com"),
+    AbColBitBtn5 = place(colourButton(this, QStringLiteral(" ") + makerWebAddress(), QStringLiteral(" ") + makerWebAddress(),
                                       QColor(255, 0, 0), palette::lime(), arialFont(16, true, true),
                                       QStringLiteral("Nuestra empresa")),
                          "AbColBitBtn5", 308, 412, 177, 33);

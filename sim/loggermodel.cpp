@@ -3,15 +3,17 @@
 #include <cmath>
 #include <cstdio>
 
-LoggerModel::LoggerModel(const QDateTime &pcNow, int storedSamples, int rateCode, int batteryCode)
+LoggerModel::LoggerModel(const QDateTime &pcNow, int storedSamples, int rateCode, int batteryCode,
+                         qint64 clockOffsetSecs)
     : m_pcNow(pcNow)
+    , m_offsetSecs(clockOffsetSecs)
     , m_rateCode(rateCode)
     , m_batteryCode(batteryCode)
 {
     const qint64 step = 60LL * intervalMinutes(rateCode);
     const int n = qBound(0, storedSamples, kMemoryPositions);
-    const QDateTime last = QDateTime(pcNow.date(), QTime(pcNow.time().hour(), pcNow.time().minute(),
-                                                          pcNow.time().second()));
+    const QDateTime now = loggerClock();
+    const QDateTime last(now.date(), QTime(now.time().hour(), now.time().minute(), now.time().second()));
     m_loggingStart = last.addSecs(-step * n);
     for (int i = 1; i <= n; ++i) {
         const QDateTime t = m_loggingStart.addSecs(step * i);

@@ -19,8 +19,9 @@ public:
         std::array<int, kChannels> readings{};
     };
 
-    // `storedSamples` samples spaced at the rate's interval, the last one at `pcNow`.
-    LoggerModel(const QDateTime &pcNow, int storedSamples, int rateCode, int batteryCode);
+    // `storedSamples` samples spaced at the rate's interval, the last one at
+    // the logger's clock, which runs `clockOffsetSecs` ahead of the PC's.
+    LoggerModel(const QDateTime &pcNow, int storedSamples, int rateCode, int batteryCode, qint64 clockOffsetSecs = 0);
 
     // Twelve-bit reading of channel k (1-based) at a moment.
     static int reading(int channel, const QDateTime &at);

@@ -58,6 +58,7 @@ int main(int argc, char *argv[])
     const auto samples = opt("samples", "Samples stored at start, 0 to 2000 (120).", "N");
     const auto rate = opt("rate", "Rate code at start, 1 to 6 (4: 15 minutes).", "CODE");
     const auto battery = opt("battery", "Battery code (153).", "CODE");
+    const auto offset = opt("clock-offset", "Start the logger's clock this many seconds off the PC's.", "S");
     const auto badEvery = opt("bad-every", "Put a non-digit into every Nth frame.", "N");
     const auto nul = opt("nul", "Sprinkle NUL bytes into the frames.");
     const auto chunks = opt("chunks", "Split frames into random chunks with gaps.");
@@ -72,6 +73,7 @@ int main(int argc, char *argv[])
     o.storedSamples = parser.value(samples).isEmpty() ? 120 : parser.value(samples).toInt();
     o.rateCode = parser.value(rate).isEmpty() ? 4 : parser.value(rate).toInt();
     o.batteryCode = parser.value(battery).isEmpty() ? 153 : parser.value(battery).toInt();
+    o.clockOffsetSecs = parser.value(offset).toLongLong();
     o.badEvery = parser.value(badEvery).toInt();
     o.nulBytes = parser.isSet(nul);
     o.chunks = parser.isSet(chunks);
@@ -92,7 +94,8 @@ int main(int argc, char *argv[])
     std::printf("%s\n", path.constData());
     std::fflush(stdout);
 
-    Simulator sim(o, LoggerModel(QDateTime::currentDateTime(), o.storedSamples, o.rateCode, o.batteryCode));
+    Simulator sim(o, LoggerModel(QDateTime::currentDateTime(), o.storedSamples, o.rateCode, o.batteryCode,
+                                 o.clockOffsetSecs));
     QElapsedTimer clock;
     clock.start();
     QByteArray pending; // due, not yet written

@@ -16,6 +16,7 @@ struct SimOptions {
     int storedSamples = 120;
     int rateCode = 4;
     int batteryCode = 153;
+    qint64 clockOffsetSecs = 0; // the logger's clock ahead of the PC's
     int badEvery = 0;     // a non-digit in every Nth frame
     bool nulBytes = false; // NUL bytes sprinkled into the frames
     bool chunks = false;   // frames split into random chunks with gaps

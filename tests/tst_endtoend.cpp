@@ -10,6 +10,8 @@
 #include "link/qtserialport.h"
 #include "sim/loggermodel.h"
 #include "simprocess.h"
+#include "settings/clockwindow.h"
+#include "settings/ratewindow.h"
 #include "widgets/colourbutton.h"
 #include "widgets/dialmeter.h"
 #include "widgets/radiogroup.h"
@@ -21,6 +23,7 @@
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -42,16 +45,34 @@ class TestEndToEnd : public QObject {
                && !Form1->AbColBitBtn7->isOn() && !Form1->AbColBitBtn1->isOn();
     }
 
+    // (Re)starts the simulator with these options added and preselects its port.
+    void startSimulator(const QStringList &extra)
+    {
+        sim.stop();
+        device = sim.start(QStringList{QStringLiteral("--fast"), QStringLiteral("--interval"), QStringLiteral("150"),
+                                       QStringLiteral("--samples"), QStringLiteral("120")}
+                           + extra);
+        QVERIFY2(!device.isEmpty(), "the simulator did not start");
+        PortSettings s = Form1->ComPort1->settings();
+        s.portName = device;
+        Form1->ComPort1->setSettings(s);
+    }
+
+    void connectAndWaitForFrame()
+    {
+        QTest::mouseClick(Form1->AbRockerSwitch1, Qt::LeftButton);
+        QVERIFY(connectedShown());
+        QTRY_VERIFY_WITH_TIMEOUT(!Form1->Edit3->text().isEmpty(), 10000);
+    }
+
 private slots:
     void init()
     {
         resetModuleFlags();
         errors.clear();
         setErrorSink([this](const QString &m) { errors << m; });
-        device = sim.start({QStringLiteral("--fast"), QStringLiteral("--interval"), QStringLiteral("150"),
-                            QStringLiteral("--samples"), QStringLiteral("120")});
-        QVERIFY2(!device.isEmpty(), "the simulator did not start");
         createForms(new QtSerialPort);
+        startSimulator({});
     }
     void cleanup()
     {
@@ -74,6 +95,9 @@ private slots:
             d->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
         });
         poll.start();
+        PortSettings preset = Form1->ComPort1->settings();
+        preset.portName = PortSettings::defaultPortName();
+        Form1->ComPort1->setSettings(preset);
         Form1->show();
         QTRY_COMPARE(Form1->ComPort1->settings().portName, device);
 
@@ -131,13 +155,7 @@ private slots:
 
     void killedSimulatorGivesOneErrorAndDisconnects()
     {
-        PortSettings s = Form1->ComPort1->settings();
-        s.portName = device;
-        Form1->ComPort1->setSettings(s);
-        QTest::mouseClick(Form1->AbRockerSwitch1, Qt::LeftButton);
-        QVERIFY(connectedShown());
-        QTRY_VERIFY_WITH_TIMEOUT(!Form1->Edit3->text().isEmpty(), 10000);
-
+        connectAndWaitForFrame();
         sim.kill();
         QTRY_COMPARE_WITH_TIMEOUT(errors.size(), 1, 5000);
         QVERIFY(disconnectedShown());
@@ -145,6 +163,32 @@ private slots:
         // No storm of errors afterwards, and the window stays responsive.
         QTest::qWait(500);
         QCOMPARE(errors.size(), 1);
+    }
+
+    void clockSettingAndRateChangeReachTheLogger()
+    {
+        // A logger whose clock is more than a year off, with samples stored.
+        startSimulator({QStringLiteral("--clock-offset"), QStringLiteral("-40000000")});
+        connectAndWaitForFrame();
+        const QString today = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"));
+        QVERIFY(Form1->Edit4->text() != today);
+        QCOMPARE(Form1->Edit1->text(), QStringLiteral("120"));
+
+        Form1->AbColBitBtn2Click(nullptr);
+        QTest::mouseClick(Form8->BitBtn1, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(Form1->Edit1->text(), QStringLiteral("0"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(Form1->Edit4->text(), today, 10000);
+        const QTime shown = QTime::fromString(Form1->Edit3->text(), QStringLiteral("HH:mm:ss"));
+        QVERIFY(qAbs(shown.secsTo(QTime::currentTime())) <= 3);
+
+        QCOMPARE(Form1->RadioGroup1->itemIndex(), 0);
+        QTimer::singleShot(0, this, [] {
+            QTest::mouseClick(Form7->RadioGroup1->item(2), Qt::LeftButton);
+            QTest::mouseClick(Form7->BitBtn1, Qt::LeftButton);
+        });
+        Form1->AbColBitBtn3Click(nullptr);
+        QTRY_COMPARE_WITH_TIMEOUT(Form1->RadioGroup1->itemIndex(), 2, 10000);
+        QVERIFY(errors.isEmpty());
     }
 };
 
