@@ -21,6 +21,7 @@
 #include "widgets/instrumentmath.h"
 #include "widgets/lamp.h"
 #include "widgets/piegauge.h"
+#include "widgets/placement.h"
 #include "widgets/radiogroup.h"
 #include "widgets/rockerswitch.h"
 #include "widgets/valueindicator.h"
@@ -35,19 +36,6 @@
 #include <QThread>
 
 namespace {
-
-template <typename W>
-W *place(W *w, const char *name, int left, int top, int width = -1, int height = -1)
-{
-    w->setObjectName(QLatin1String(name));
-    if (width < 0) {
-        w->adjustSize();
-        w->move(left, top);
-    } else {
-        w->setGeometry(left, top, width, height);
-    }
-    return w;
-}
 
 void colourWidget(QWidget *w, const QColor &text, const QColor &background)
 {

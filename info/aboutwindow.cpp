@@ -3,6 +3,7 @@
 #include "app/errors.h"
 #include "info/maker.h"
 #include "widgets/fonts.h"
+#include "widgets/placement.h"
 
 #include <QFrame>
 #include <QImage>
@@ -12,14 +13,6 @@
 #include <QPushButton>
 
 namespace {
-QLabel *panelLabel(QWidget *panel, const char *name, const QString &text, int left, int top)
-{
-    auto *l = new QLabel(text, panel);
-    l->setObjectName(QLatin1String(name));
-    l->adjustSize();
-    l->move(left, top);
-    return l;
-}
 
 QString spacedCapitals(const QString &text)
 {
@@ -86,10 +79,10 @@ TForm2::TForm2(QWidget *parent)
     ProgramIcon->setScaledContents(true);
     ProgramIcon->setPixmap(QPixmap::fromImage(programIcon()));
 
-    ProductName = panelLabel(Panel1, "ProductName", QStringLiteral("Soft de comunicación con loggers de la "), 83, 16);
-    Label4 = panelLabel(Panel1, "Label4", QStringLiteral("línea solvarina."), 83, 28);
-    Version = panelLabel(Panel1, "Version", QStringLiteral("Version 1.1"), 83, 44);
-    Label1 = panelLabel(Panel1, "Label1", QStringLiteral("Desarrollado por "), 112, 64);
+    ProductName = placedLabel(Panel1, "ProductName", QStringLiteral("Soft de comunicación con loggers de la "), 83, 16);
+    Label4 = placedLabel(Panel1, "Label4", QStringLiteral("línea solvarina."), 83, 28);
+    Version = placedLabel(Panel1, "Version", QStringLiteral("Version 1.1"), 83, 44);
+    Label1 = placedLabel(Panel1, "Label1", QStringLiteral("Desarrollado por "), 112, 64);
 
     Label2 = new QLabel(spacedCapitals(makerWebAddress()), Panel1);
     Label2->setObjectName(QStringLiteral("Label2"));
@@ -102,9 +95,9 @@ TForm2::TForm2(QWidget *parent)
     Label2->adjustSize();
     Label2->move(44, 84);
 
-    Comments = panelLabel(Panel1, "Comments", QString(), 8, 104);
+    Comments = placedLabel(Panel1, "Comments", QString(), 8, 104);
     Comments->setWordWrap(true);
-    Copyright = panelLabel(Panel1, "Copyright", makerRightsNotice(), 48, 112);
+    Copyright = placedLabel(Panel1, "Copyright", makerRightsNotice(), 48, 112);
 
     Label3 = new QLabel(makerWebAddress().toLower(), Panel1);
     Label3->setObjectName(QStringLiteral("Label3"));

@@ -5,22 +5,12 @@
 #include "app/mainwindow.h"
 #include "app/moduleflags.h"
 #include "widgets/fonts.h"
+#include "widgets/placement.h"
 #include "widgets/rockerswitch.h"
 
 #include <QEvent>
 #include <QLabel>
 #include <QPushButton>
-
-namespace {
-QLabel *note(QWidget *parent, const char *name, const QString &text, int left, int top)
-{
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(QLatin1String(name));
-    l->adjustSize();
-    l->move(left, top);
-    return l;
-}
-} // namespace
 
 TForm8::TForm8(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
@@ -35,11 +25,11 @@ TForm8::TForm8(QWidget *parent)
     setPalette(p);
     setAutoFillBackground(true);
 
-    Label1 = note(this, "Label1",
+    Label1 = placedLabel(this, "Label1",
                   QStringLiteral("LA PUESTA EN HORA DEL LOGGER IMPLICA LA TRANSFERENCIA DE DÍA Y HORA"), 27, 6);
-    Label2 = note(this, "Label2",
+    Label2 = placedLabel(this, "Label2",
                   QStringLiteral("DE LA PC AL LOGGER. TAMBIEN PONE A CERO LA CANTIDAD DE MEMORIA UTILIZADA"), 15, 24);
-    Label3 = note(this, "Label3",
+    Label3 = placedLabel(this, "Label3",
                   QStringLiteral("ASEGÚRESE DE DESCARGAR LOS DATOS ANTES DE PROCEDER CON ESTE PUNTO"), 24, 42);
 
     BitBtn1 = new QPushButton(QStringLiteral("PONER EN HORA"), this);

@@ -1,0 +1,24 @@
+#pragma once
+// Names a control and puts it at its place; without a size it takes its own.
+
+#include <QLabel>
+#include <QString>
+#include <QWidget>
+
+template <typename W>
+W *place(W *w, const char *name, int left, int top, int width = -1, int height = -1)
+{
+    w->setObjectName(QLatin1String(name));
+    if (width < 0) {
+        w->adjustSize();
+        w->move(left, top);
+    } else {
+        w->setGeometry(left, top, width, height);
+    }
+    return w;
+}
+
+inline QLabel *placedLabel(QWidget *parent, const char *name, const QString &text, int left, int top)
+{
+    return place(new QLabel(text, parent), name, left, top);
+}
