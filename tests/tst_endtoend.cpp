@@ -7,6 +7,9 @@
 #include "app/mainwindow.h"
 #include "app/moduleflags.h"
 #include "link/portsetupdialog.h"
+#include "data/datawindow.h"
+#include "data/export.h"
+#include "data/stringgrid.h"
 #include "link/qtserialport.h"
 #include "sim/loggermodel.h"
 #include "simprocess.h"
@@ -19,7 +22,10 @@
 #include "widgets/valueindicator.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,11 +34,25 @@
 #include <QTest>
 #include <QTimer>
 
+// The real port, with every write remembered.
+class RecordingPort : public QtSerialPort {
+public:
+    QByteArray written;
+
+protected:
+    void writeDevice(const QByteArray &bytes) override
+    {
+        QtSerialPort::writeDevice(bytes);
+        written += bytes;
+    }
+};
+
 class TestEndToEnd : public QObject {
     Q_OBJECT
     SimProcess sim;
     QString device;
     QStringList errors;
+    RecordingPort *port = nullptr;
 
     bool connectedShown() const
     {
@@ -71,7 +91,8 @@ private slots:
         resetModuleFlags();
         errors.clear();
         setErrorSink([this](const QString &m) { errors << m; });
-        createForms(new QtSerialPort);
+        port = new RecordingPort;
+        createForms(port);
         startSimulator({});
     }
     void cleanup()
@@ -189,6 +210,83 @@ private slots:
         Form1->AbColBitBtn3Click(nullptr);
         QTRY_COMPARE_WITH_TIMEOUT(Form1->RadioGroup1->itemIndex(), 2, 10000);
         QVERIFY(errors.isEmpty());
+    }
+
+    void downloadOfAFullMemory_data()
+    {
+        QTest::addColumn<bool>("forced");
+        QTest::addColumn<QByteArray>("command");
+        QTest::newRow("stored samples") << false << QByteArray("8");
+        QTest::newRow("all positions") << true << QByteArray("E");
+    }
+    void downloadOfAFullMemory()
+    {
+        QFETCH(bool, forced);
+        QFETCH(QByteArray, command);
+        startSimulator({QStringLiteral("--samples"), QStringLiteral("2000")});
+        connectAndWaitForFrame();
+        Form1->CheckBox1->setChecked(forced);
+
+        QTemporaryDir dir;
+        const QString exportPath = dir.filePath(QStringLiteral("descarga.txt"));
+        Form5->askSaveFileName = [exportPath] { return exportPath; };
+        int rowsShown = -1;
+        QStringList grid; // "date time r1 ... r16" per data row
+        QTimer poll;
+        poll.setInterval(20);
+        connect(&poll, &QTimer::timeout, this, [&] {
+            if (!Form5->isVisible())
+                return;
+            poll.stop();
+            rowsShown = Form5->StringGrid1->rowCountShown();
+            for (int r = 1; r < rowsShown; ++r) {
+                QStringList row;
+                for (int c = 1; c <= 18; ++c)
+                    row << Form5->StringGrid1->cell(c, r);
+                grid << row.join(QLatin1Char(' '));
+            }
+            Form5->SpeedButton1Click(nullptr);
+            Form5->close();
+        });
+        poll.start();
+        port->written.clear();
+        QTest::mouseClick(Form1->AbColBitBtn4, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(rowsShown >= 0, 30000);
+        QCOMPARE(port->written, command + "Xx");
+        QVERIFY2(errors.isEmpty(), qPrintable(errors.join(QLatin1Char('\n'))));
+        QCOMPARE(rowsShown, 2001);
+        QCOMPARE(DATOSDESCARGADOS, quint8(1));
+
+        // Every row's time is the simulator's sample time, and its readings
+        // what the logger model stored for that moment.
+        const QString header = Form1->RichEdit1.section(QLatin1Char('\r'), 0, 0);
+        const QDateTime start(QDate(2000 + header.mid(1, 2).toInt(), header.mid(4, 2).toInt(), header.mid(7, 2).toInt()),
+                              QTime(header.mid(16, 2).toInt(), header.mid(13, 2).toInt(), header.mid(10, 2).toInt()));
+        QCOMPARE(header.mid(20, 1), QStringLiteral("4"));
+        QByteArray expectedExport = exportHeading() + "\r\n\r\n";
+        for (int r = 1; r <= 2000; ++r) {
+            const QDateTime t = start.addSecs(15 * 60 * r);
+            QStringList row{t.toString(QStringLiteral("dd/MM/yyyy")), t.toString(QStringLiteral("HH:mm:ss"))};
+            for (int k = 1; k <= 16; ++k)
+                row << QString::number(LoggerModel::reading(k, t));
+            QCOMPARE(grid.at(r - 1), row.join(QLatin1Char(' ')));
+            expectedExport += row.join(QStringLiteral("  ")).toLatin1() + "  \r\n";
+        }
+        QFile exported(exportPath);
+        QVERIFY(exported.open(QIODevice::ReadOnly));
+        QCOMPARE(exported.readAll(), expectedExport);
+
+        // Live frames again after "x"; a second click only reopens the data window.
+        Form1->Edit3->clear();
+        QTRY_VERIFY_WITH_TIMEOUT(!Form1->Edit3->text().isEmpty(), 10000);
+        bool reopened = false;
+        QTimer::singleShot(0, this, [&] {
+            reopened = Form5->isVisible();
+            Form5->close();
+        });
+        QTest::mouseClick(Form1->AbColBitBtn4, Qt::LeftButton);
+        QVERIFY(reopened);
+        QCOMPARE(port->written, command + "Xx");
     }
 };
 
