@@ -124,6 +124,7 @@ StringGrid::StringGrid(int columns, QWidget *parent)
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTextElideMode(Qt::ElideNone); // narrow columns clip their text, they do not abbreviate it
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     horizontalHeader()->setSectionsMovable(true);
     horizontalHeader()->setHighlightSections(false);

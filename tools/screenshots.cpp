@@ -52,6 +52,8 @@ int main(int argc, char *argv[])
     save(Form4, dir, QStringLiteral("thermometers-after-frame"));
     save(Form2, dir, QStringLiteral("about"));
     save(Form3, dir, QStringLiteral("help"));
+    Form1->RichEdit1 = QString::fromLatin1(model.dump(false)) + QLatin1Char('A');
+    Form5->FormActivate(Form5);
     save(Form5, dir, QStringLiteral("data"));
     save(Form6, dir, QStringLiteral("chart"));
     save(Form7, dir, QStringLiteral("rate"));

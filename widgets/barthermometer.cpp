@@ -7,6 +7,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 BarThermometer::BarThermometer(QWidget *parent)
     : QWidget(parent)
 {
@@ -35,6 +37,19 @@ SETTER(setPattern, m_pattern, const QString &)
 QString BarThermometer::valueText() const
 {
     return formatPicture(m_value, m_pattern);
+}
+
+QSize BarThermometer::sizeHint() const
+{
+    const QFontMetrics caption(font());
+    const QFontMetrics labels(arialFont(11));
+    const QFontMetrics value(systemFont(11, false));
+    const int scaleWidth = 30 + labels.horizontalAdvance(formatPicture(m_min, u"##0"));
+    const int w = std::max({caption.horizontalAdvance(m_caption), scaleWidth,
+                        value.horizontalAdvance(valueText() + QLatin1Char(' ') + m_unit)})
+                  + 8;
+    // The bar is at least 100 pixels high.
+    return {w, caption.height() + value.height() + 100 + 14};
 }
 
 void BarThermometer::paintEvent(QPaintEvent *)

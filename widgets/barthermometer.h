@@ -37,7 +37,7 @@ public:
     void setPattern(const QString &p);
 
     QString valueText() const;
-    QSize sizeHint() const override { return {65, 125}; }
+    QSize sizeHint() const override;
 
 public slots:
     void setValue(double v);
