@@ -28,6 +28,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QShowEvent>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
@@ -248,14 +249,27 @@ ValueIndicator *TForm1::channelIndicator(int channel) const
 
 bool TForm1::event(QEvent *e)
 {
-    if (e->type() == QEvent::WindowActivate && (!m_activatedOnce || m_otherWindowWasActive)) {
-        // Coming back from a modal window or another program does not count.
-        m_activatedOnce = true;
-        m_otherWindowWasActive = false;
-        QMetaObject::invokeMethod(
-            this, [this] { runGuarded([this] { FormActivate(this); }); }, Qt::QueuedConnection);
-    }
+    // Coming back from a modal window or another program does not count.
+    if (e->type() == QEvent::WindowActivate && (!m_activatedOnce || m_otherWindowWasActive))
+        activated();
     return QWidget::event(e);
+}
+
+void TForm1::showEvent(QShowEvent *e)
+{
+    QWidget::showEvent(e);
+    // Shown for the first time it counts as activated, even where no window
+    // manager hands it the focus.
+    if (!m_activatedOnce)
+        activated();
+}
+
+void TForm1::activated()
+{
+    m_activatedOnce = true;
+    m_otherWindowWasActive = false;
+    QMetaObject::invokeMethod(
+        this, [this] { runGuarded([this] { FormActivate(this); }); }, Qt::QueuedConnection);
 }
 
 void TForm1::FormActivate(QObject *)

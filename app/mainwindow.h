@@ -103,6 +103,7 @@ public:
 
 protected:
     bool event(QEvent *e) override;
+    void showEvent(QShowEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
 
 private:
@@ -112,6 +113,7 @@ private:
     // Decodes the frame buffer into the controls; false when a non-digit
     // abandoned the decoding part-way.
     bool showLiveFrame(const QString &frame);
+    void activated();
     void showDisconnected();
     void onDeviceLost(const QString &message);
 

@@ -110,7 +110,7 @@ void ColourButton::paintEvent(QPaintEvent *)
     p.setPen(on ? m_colorOn : m_colorOff);
     const int flags = Qt::AlignVCenter | Qt::TextSingleLine | (m_centred ? Qt::AlignHCenter : Qt::AlignLeft);
     // Captions may run up to the outer edge, as the original's did.
-    const QRect textRect = m_centred ? rect() : QRect(inner.left() + (pressed ? 1 : 0), inner.top() + (pressed ? 1 : 0),
-                                                      width() - inner.left() - 1, inner.height());
+    const QRect textRect = m_centred ? rect() : QRect(2 + (pressed ? 1 : 0), inner.top() + (pressed ? 1 : 0),
+                                                      width() - 2, inner.height());
     p.drawText(textRect, flags, currentCaption());
 }
