@@ -2,10 +2,10 @@
 #include "app/forms.h"
 #include "app/mainwindow.h"
 #include "link/qtserialport.h"
+#include "widgets/placement.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QScreen>
 
 int main(int argc, char *argv[])
 {
@@ -28,11 +28,7 @@ int main(int argc, char *argv[])
         port->setSettings(s);
     }
     createForms(port);
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect frame = Form1->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        Form1->move(frame.topLeft());
-    }
+    centreOnDesktop(Form1);
     Form1->show();
     const int rc = app.exec();
     destroyForms();

@@ -114,6 +114,7 @@ TForm5::TForm5(QWidget *parent)
     confirmOverwrite = [this](const QString &path) { return askOverwrite(path); };
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { runGuarded([this] { SpeedButton1Click(SpeedButton1); }); });
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { runGuarded([this] { SpeedButton2Click(SpeedButton2); }); });
+    centreOnDesktop(this);
 }
 
 void TForm5::showEvent(QShowEvent *e)

@@ -113,6 +113,7 @@ TForm2::TForm2(QWidget *parent)
     OKButton->setGeometry(108, 168, 75, 25);
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, [this] { runGuarded([this] { OKButtonClick(OKButton); }); });
+    centreOnDesktop(this);
 }
 
 void TForm2::OKButtonClick(QObject *)

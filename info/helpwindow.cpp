@@ -1,5 +1,7 @@
 #include "info/helpwindow.h"
 
+#include "widgets/placement.h"
+
 #include "info/maker.h"
 #include "widgets/fonts.h"
 #include "widgets/gradientbackground.h"
@@ -61,4 +63,5 @@ TForm3::TForm3(QWidget *parent)
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo1->setPlainText(helpText());
+    centreOnDesktop(this);
 }

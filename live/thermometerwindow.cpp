@@ -10,11 +10,10 @@
 #include "widgets/fonts.h"
 #include "widgets/gradientbackground.h"
 #include "widgets/instrumentmath.h"
+#include "widgets/placement.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 
 namespace {
 struct Cell {
@@ -100,11 +99,6 @@ void TForm4::closeEvent(QCloseEvent *e)
 
 void TForm4::FormClose(QObject *)
 {
-    const QScreen *screen = Form1->screen() ? Form1->screen() : QGuiApplication::primaryScreen();
-    if (screen) {
-        QRect frame = Form1->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        Form1->move(frame.topLeft());
-    }
+    centreOnDesktop(Form1);
     Form1->AbColBitBtn8->show();
 }

@@ -43,6 +43,7 @@ TForm8::TForm8(QWidget *parent)
 
     connect(BitBtn1, &QPushButton::clicked, this, [this] { runGuarded([this] { BitBtn1Click(BitBtn1); }); });
     connect(BitBtn2, &QPushButton::clicked, this, [this] { runGuarded([this] { BitBtn2Click(BitBtn2); }); });
+    centreOnDesktop(this);
 }
 
 bool TForm8::event(QEvent *e)

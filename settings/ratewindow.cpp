@@ -1,5 +1,7 @@
 #include "settings/ratewindow.h"
 
+#include "widgets/placement.h"
+
 #include "app/errors.h"
 #include "app/forms.h"
 #include "app/mainwindow.h"
@@ -46,6 +48,7 @@ TForm7::TForm7(QWidget *parent)
     connect(RadioGroup1, &RadioGroup::itemChanged, this,
             [this] { runGuarded([this] { RadioGroup1Click(RadioGroup1); }); });
     connect(BitBtn1, &QPushButton::clicked, this, [this] { runGuarded([this] { BitBtn1Click(BitBtn1); }); });
+    centreOnDesktop(this);
 }
 
 void TForm7::showEvent(QShowEvent *e)

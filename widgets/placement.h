@@ -22,3 +22,6 @@ inline QLabel *placedLabel(QWidget *parent, const char *name, const QString &tex
 {
     return place(new QLabel(text, parent), name, left, top);
 }
+
+// Puts a top-level window in the middle of the desktop it is on.
+void centreOnDesktop(QWidget *window);
