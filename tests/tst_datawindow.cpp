@@ -10,7 +10,12 @@
 #include "data/stringgrid.h"
 #include "data/timestamps.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -403,7 +408,51 @@ private slots:
         QCOMPARE(Form5->lastSaveName, path);
     }
 
-    void unwritableTargetShowsErrorAndKeepsOldFile()
+    void realDialogAddsTxtAndAsksBeforeOverwriting()
+    {
+        QTemporaryDir home;
+        const QByteArray oldHome = qgetenv("HOME");
+        qputenv("HOME", home.path().toLocal8Bit());
+        open(dump({header(), recordOf(1), recordOf(1)}));
+        // Answers each modal window in turn: the save dialog, then the question.
+        QStringList seen;
+        QString answerQuestion = QStringLiteral("none");
+        QTimer poll;
+        poll.setInterval(20);
+        connect(&poll, &QTimer::timeout, this, [&] {
+            QWidget *w = QApplication::activeModalWidget();
+            if (auto *d = qobject_cast<QFileDialog *>(w)) {
+                seen << QStringLiteral("dialog in ") + d->directory().absolutePath();
+                if (auto *name = d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                    name->setText(QStringLiteral("datos"));
+                QMetaObject::invokeMethod(d, "accept", Qt::QueuedConnection);
+            } else if (auto *m = qobject_cast<QMessageBox *>(w)) {
+                seen << m->windowTitle() + QLatin1Char('|') + m->text();
+                m->button(answerQuestion == QLatin1String("yes") ? QMessageBox::Yes : QMessageBox::No)->click();
+            }
+        });
+        poll.start();
+        runGuarded([] { Form5->SpeedButton1Click(nullptr); });
+        const QString path = home.filePath(QStringLiteral("datos.txt"));
+        QVERIFY(readFile(path).startsWith("FECHA"));
+        QCOMPARE(seen, QStringList{QStringLiteral("dialog in ") + QDir(home.path()).absolutePath()});
+
+        // The same name again: the question comes, and No keeps the file.
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("first");
+        f.close();
+        seen.clear();
+        runGuarded([] { Form5->SpeedButton1Click(nullptr); });
+        QCOMPARE(seen.size(), 2);
+        QCOMPARE(seen.at(1), QStringLiteral("Confirm|El archivo existe, sobreescribo?"));
+        QCOMPARE(readFile(path), QByteArray("first"));
+        poll.stop();
+        qputenv("HOME", oldHome);
+        QVERIFY(app.errors.isEmpty());
+    }
+
+    void targetInMissingFolderShowsError()
     {
         open(dump({header(), recordOf(1), recordOf(1)}));
         Form5->askSaveFileName = [] { return QStringLiteral("/nonexistent-folder/datos.txt"); };

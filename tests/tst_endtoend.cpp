@@ -288,6 +288,55 @@ private slots:
         QVERIFY(reopened);
         QCOMPARE(port->written, command + "Xx");
     }
+
+    void framesSurviveLineFaults_data()
+    {
+        QTest::addColumn<QStringList>("faults");
+        QTest::newRow("random chunks and NUL bytes") << QStringList{"--chunks", "--nul"};
+        QTest::newRow("a non-digit in every third frame") << QStringList{"--bad-every", "3"};
+    }
+    void framesSurviveLineFaults()
+    {
+        QFETCH(QStringList, faults);
+        startSimulator(faults);
+        QSignalSpy timeShown(Form1->Edit3, &QLineEdit::textChanged);
+        QTest::mouseClick(Form1->AbRockerSwitch1, Qt::LeftButton);
+        auto framesShown = [&] {
+            int n = 0;
+            for (const auto &args : timeShown)
+                n += args.at(0).toString().isEmpty() ? 0 : 1;
+            return n;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(framesShown() >= 3, 15000);
+        QCOMPARE(Form1->Edit1->text(), QStringLiteral("120"));
+        QVERIFY(errors.isEmpty());
+    }
+
+    void hangUpMidFrameGivesOneError()
+    {
+        startSimulator({QStringLiteral("--hangup-after"), QStringLiteral("250")});
+        QTest::mouseClick(Form1->AbRockerSwitch1, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(errors.size(), 1, 10000);
+        QVERIFY(disconnectedShown());
+        QTest::qWait(300);
+        QCOMPARE(errors.size(), 1);
+    }
+
+    void missingEndMarkerKeepsTheTransferOpenUntilTheSwitch()
+    {
+        startSimulator({QStringLiteral("--no-end-marker")});
+        connectAndWaitForFrame();
+        QTest::mouseClick(Form1->AbColBitBtn4, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(Form1->RichEdit1.contains(QLatin1Char('\n')), 10000);
+        QTest::qWait(800);
+        QCOMPARE(MODODESCARGA, quint8(1));
+        QVERIFY(!Form5->isVisible());
+        QCOMPARE(DATOSDESCARGADOS, quint8(0));
+        QTest::mouseClick(Form1->AbRockerSwitch1, Qt::LeftButton);
+        QCOMPARE(MODODESCARGA, quint8(0));
+        QCOMPARE(port->written, QByteArray("8X"));
+        QVERIFY(errors.isEmpty());
+    }
 };
 
 QTEST_MAIN(TestEndToEnd)
