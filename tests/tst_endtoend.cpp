@@ -78,6 +78,15 @@ class TestEndToEnd : public QObject {
         Form1->ComPort1->setSettings(s);
     }
 
+    // Decoded frames so far: every non-empty text the time box was given.
+    static int framesShown(const QSignalSpy &timeShown)
+    {
+        int n = 0;
+        for (const auto &args : timeShown)
+            n += args.at(0).toString().isEmpty() ? 0 : 1;
+        return n;
+    }
+
     void connectAndWaitForFrame()
     {
         QTest::mouseClick(Form1->AbRockerSwitch1, Qt::LeftButton);
@@ -128,13 +137,7 @@ private slots:
         QVERIFY(connectedShown());
         QVERIFY(Form1->ComPort1->rts());
 
-        auto framesShown = [&] {
-            int n = 0;
-            for (const auto &args : timeShown)
-                n += args.at(0).toString().isEmpty() ? 0 : 1;
-            return n;
-        };
-        QTRY_VERIFY_WITH_TIMEOUT(framesShown() >= 2, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(framesShown(timeShown) >= 2, 10000);
 
         // What the controls show is what the logger model says for that moment.
         const QDate date = QDate::fromString(Form1->Edit4->text(), QStringLiteral("dd/MM/yyyy"));
@@ -301,13 +304,7 @@ private slots:
         startSimulator(faults);
         QSignalSpy timeShown(Form1->Edit3, &QLineEdit::textChanged);
         QTest::mouseClick(Form1->AbRockerSwitch1, Qt::LeftButton);
-        auto framesShown = [&] {
-            int n = 0;
-            for (const auto &args : timeShown)
-                n += args.at(0).toString().isEmpty() ? 0 : 1;
-            return n;
-        };
-        QTRY_VERIFY_WITH_TIMEOUT(framesShown() >= 3, 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(framesShown(timeShown) >= 3, 15000);
         QCOMPARE(Form1->Edit1->text(), QStringLiteral("120"));
         QVERIFY(errors.isEmpty());
     }
