@@ -88,7 +88,7 @@ QString formatGeneral(double value)
 }
 
 namespace {
-// Expands a format of two-letter fields; sep maps the placeholder separator.
+// Expands a format of letter fields; `placeholder` stands for the regional separator.
 template <typename Field>
 QString expand(const QString &format, QChar placeholder, QChar separator, Field field)
 {
@@ -104,7 +104,7 @@ QString expand(const QString &format, QChar placeholder, QChar separator, Field 
             qsizetype j = i;
             while (j < format.size() && format.at(j).toLower() == c.toLower())
                 ++j;
-            out += field(c.toLower(), int(j - i), out);
+            out += field(c.toLower(), int(j - i));
             i = j;
             continue;
         }
@@ -124,7 +124,7 @@ QString formatTime(const QTime &time)
 {
     const FormatSettings &s = formatSettings();
     return expand(s.longTimeFormat, QLatin1Char(':'), s.timeSeparator,
-                  [&](QChar f, int len, const QString &) -> QString {
+                  [&](QChar f, int len) -> QString {
                       if (f == QLatin1Char('h'))
                           return len >= 2 ? twoDigits(time.hour()) : QString::number(time.hour());
                       if (f == QLatin1Char('m') || f == QLatin1Char('n'))
@@ -139,7 +139,7 @@ QString formatDate(const QDate &date)
 {
     const FormatSettings &s = formatSettings();
     return expand(s.shortDateFormat, QLatin1Char('/'), s.dateSeparator,
-                  [&](QChar f, int len, const QString &) -> QString {
+                  [&](QChar f, int len) -> QString {
                       if (f == QLatin1Char('d'))
                           return len >= 2 ? twoDigits(date.day()) : QString::number(date.day());
                       if (f == QLatin1Char('m'))

@@ -1,6 +1,5 @@
 #include "link/liveframe.h"
 
-#include "app/errors.h"
 
 namespace {
 // Digit run over [first, last]; returns the failing position or -1.
