@@ -3,6 +3,7 @@
 
 #include "app/formats.h"
 #include "app/forms.h"
+#include "app/moduleflags.h"
 #include "app/mainwindow.h"
 #include "link/fakeserialport.h"
 #include "sim/loggermodel.h"
@@ -19,7 +20,13 @@ void BM_LiveFrameDispatch(benchmark::State &state)
 {
     auto *port = new FakeSerialPort;
     createForms(port);
+    PUERTOCONFIGURADO = 1; // no port setup dialog when the window shows
     Form1->AbRockerSwitch1Click(nullptr);
+    // Shown, the lamp is repainted at once at every event, as on screen.
+    if (state.range(1) == 1) {
+        Form1->show();
+        QCoreApplication::processEvents();
+    }
     LoggerModel model(QDateTime(QDate(2026, 12, 11), QTime(12, 0, 0)), 100, 4, 153);
     QList<QByteArray> frames;
     for (int i = 0; i < 64; ++i) {
@@ -43,7 +50,13 @@ void BM_LiveFrameDispatch(benchmark::State &state)
         benchmark::Counter(double(state.iterations()) / kWireFramesPerSecond, benchmark::Counter::kIsRate);
     destroyForms();
 }
-BENCHMARK(BM_LiveFrameDispatch)->Arg(1)->Arg(0)->ArgNames({"whole_frame"})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LiveFrameDispatch)
+    ->Args({1, 0})
+    ->Args({0, 0})
+    ->Args({1, 1})
+    ->Args({0, 1})
+    ->ArgNames({"whole_frame", "shown"})
+    ->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char **argv)
