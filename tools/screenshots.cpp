@@ -41,6 +41,7 @@ int main(int argc, char *argv[])
     auto *port = new FakeSerialPort;
     createForms(port);
     PUERTOCONFIGURADO = 1;
+    Form1->FormActivate(Form1); // as at start: formats set, progress pie hidden
 
     save(Form1, dir, QStringLiteral("main-before-frame"));
     save(Form4, dir, QStringLiteral("thermometers-before-frame"));
