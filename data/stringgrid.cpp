@@ -1,6 +1,28 @@
 #include "data/stringgrid.h"
 
 #include <QHeaderView>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+namespace {
+// Cells separated by 3-pixel lines, drawn inside each cell's right and bottom edge.
+class WideGridDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter *p, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem o = option;
+        o.rect.adjust(0, 0, -kLine, -kLine);
+        QStyledItemDelegate::paint(p, o, index);
+        const QColor line = option.palette.color(QPalette::Mid);
+        p->fillRect(QRect(option.rect.right() - kLine + 1, option.rect.top(), kLine, option.rect.height()), line);
+        p->fillRect(QRect(option.rect.left(), option.rect.bottom() - kLine + 1, option.rect.width(), kLine), line);
+    }
+
+private:
+    static constexpr int kLine = 3;
+};
+} // namespace
 
 StringGridModel::StringGridModel(int columns, QObject *parent)
     : QAbstractTableModel(parent)
@@ -120,6 +142,8 @@ StringGrid::StringGrid(int columns, QWidget *parent)
     , m_model(columns)
 {
     setModel(&m_model);
+    setShowGrid(false);
+    setItemDelegate(new WideGridDelegate(this));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
