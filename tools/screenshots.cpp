@@ -1,6 +1,7 @@
 // Writes a PNG of every window, offscreen: before any frame and after one
-// live frame from the simulated logger's model.
-//   virdelo-screenshots [OUTPUT_DIR]
+// live frame (the one given, or one from the simulated logger's model).
+//   virdelo-screenshots [OUTPUT_DIR [FRAME]]
+// FRAME is the live status frame's 103 digits (position 103, the CR, is added).
 
 #include "app/formats.h"
 #include "app/forms.h"
@@ -48,7 +49,8 @@ int main(int argc, char *argv[])
 
     Form1->AbRockerSwitch1Click(nullptr);
     LoggerModel model(QDateTime(QDate(2026, 12, 11), QTime(14, 30, 5)), 120, 4, 151);
-    port->feed(model.liveFrame());
+    const QByteArray frame = argc > 2 ? QByteArray(argv[2]) + '\r' : model.liveFrame();
+    port->feed(frame);
     save(Form1, dir, QStringLiteral("main-after-frame"));
     save(Form4, dir, QStringLiteral("thermometers-after-frame"));
     save(Form2, dir, QStringLiteral("about"));
