@@ -23,7 +23,6 @@ public:
 
     int gridRowCount() const { return m_rowCount; }
     void setGridRowCount(int rows);
-    int gridColumnCount() const { return m_columns; }
 
     // Model rows and columns are the grid's rows 1.. and columns 1..
     int rowCount(const QModelIndex &parent = {}) const override;
@@ -51,7 +50,6 @@ public:
     void setCell(int column, int row, const QString &text);
     int rowCountShown() const { return m_model.gridRowCount(); }
     void setRowCountShown(int rows) { m_model.setGridRowCount(qMax(1, rows)); }
-    int columnCountShown() const { return m_model.gridColumnCount(); }
 
     // The column created as `logical` that now stands at `column`.
     int logicalColumn(int column) const;

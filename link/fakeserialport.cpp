@@ -13,11 +13,6 @@ void FakeSerialPort::feed(const QByteArray &bytes)
     deliver();
 }
 
-void FakeSerialPort::queueOnly(const QByteArray &bytes)
-{
-    received(bytes);
-}
-
 void FakeSerialPort::loseDevice()
 {
     if (!m_open)

@@ -16,10 +16,6 @@ public:
 
     // Queues bytes as the driver would and raises the receive event at once.
     void feed(const QByteArray &bytes);
-    // Queues bytes without raising the event (as if they came while busy).
-    void queueOnly(const QByteArray &bytes);
-    // Raises the receive event for what waits, as the event loop would.
-    void raise() { deliver(); }
     // Simulates the device going away while open.
     void loseDevice();
 

@@ -15,12 +15,6 @@ QString PortSettings::defaultPortName()
 #endif
 }
 
-bool PortSettings::operator==(const PortSettings &o) const
-{
-    return portName == o.portName && baudRate == o.baudRate && dataBits == o.dataBits && parity == o.parity
-           && stopBits == o.stopBits && flowControl == o.flowControl;
-}
-
 SerialPort::SerialPort(QObject *parent)
     : QObject(parent)
 {

@@ -19,7 +19,6 @@ struct PortSettings {
     QSerialPort::FlowControl flowControl = QSerialPort::NoFlowControl;
 
     static QString defaultPortName();
-    bool operator==(const PortSettings &o) const;
 };
 
 class SerialPort : public QObject {

@@ -41,9 +41,7 @@ public:
     // The line went down: nothing queued survives.
     void dropOutput();
 
-    State state() const { return m_state; }
     LoggerModel &model() { return m_model; }
-    const SimOptions &options() const { return m_options; }
 
 private:
     struct Item {

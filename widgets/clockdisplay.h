@@ -4,7 +4,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <functional>
 
 class ClockDisplay : public QWidget {
     Q_OBJECT

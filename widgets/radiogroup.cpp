@@ -15,7 +15,6 @@ RadioGroup::RadioGroup(const QStringList &items, QWidget *parent)
         m_buttons << b;
         layout->addWidget(b);
     }
-    connect(&m_group, &QButtonGroup::idClicked, this, &RadioGroup::itemClicked);
     connect(&m_group, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (checked)
             emit itemChanged(id);

@@ -12,15 +12,13 @@ class RadioGroup : public QGroupBox {
 public:
     RadioGroup(const QStringList &items, QWidget *parent = nullptr);
     int itemIndex() const;
-    // Chooses an item, or none with -1, without emitting itemClicked.
+    // Chooses an item, or none with -1.
     void setItemIndex(int index);
     QRadioButton *item(int index) const { return m_buttons.value(index); }
     int count() const { return int(m_buttons.size()); }
 
 signals:
-    // The user clicked an item (also the one already chosen).
-    void itemClicked(int index);
-    // The chosen item became another one.
+    // The chosen item became another one (by a click, or set by the program).
     void itemChanged(int index);
 
 private:
