@@ -61,14 +61,3 @@ void BM_ExportOfTheGrid(benchmark::State &state)
 }
 BENCHMARK(BM_ExportOfTheGrid)->Unit(benchmark::kMillisecond);
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    applyApplicationFormats();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -58,14 +58,3 @@ BENCHMARK(BM_LiveFrameDispatch)
     ->ArgNames({"whole_frame", "shown"})
     ->Unit(benchmark::kMicrosecond);
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    applyApplicationFormats();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -51,6 +51,12 @@ QString dump(const QStringList &lines)
     return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\nA");
 }
 
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
 QByteArray readFile(const QString &path)
 {
     QFile f(path);
@@ -388,10 +394,7 @@ private slots:
         open(dump({header(), recordOf(1), recordOf(1)}));
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("datos.txt"));
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("first");
-        f.close();
+        QVERIFY(writeFile(path, "first"));
         QStringList asked;
         Form5->askSaveFileName = [path] { return path; };
         Form5->confirmOverwrite = [&asked](const QString &p) {
@@ -438,10 +441,7 @@ private slots:
         QCOMPARE(seen, QStringList{QStringLiteral("dialog in ") + QDir(home.path()).absolutePath()});
 
         // The same name again: the question comes, and No keeps the file.
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("first");
-        f.close();
+        QVERIFY(writeFile(path, "first"));
         seen.clear();
         runGuarded([] { Form5->SpeedButton1Click(nullptr); });
         QCOMPARE(seen.size(), 2);
@@ -468,10 +468,7 @@ private slots:
         open(dump(many));
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("datos.txt"));
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("old contents");
-        f.close();
+        QVERIFY(writeFile(path, "old contents"));
         Form5->askSaveFileName = [path] { return path; };
         Form5->confirmOverwrite = [](const QString &) { return true; };
         // A file size limit makes every write past 4 KiB fail, as a full disk would.
