@@ -38,30 +38,6 @@
 
 namespace {
 
-void colourWidget(QWidget *w, const QColor &text, const QColor &background)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::Text, text);
-    p.setColor(QPalette::ButtonText, text);
-    if (background.isValid()) {
-        p.setColor(QPalette::Window, background);
-        p.setColor(QPalette::Base, background);
-        p.setColor(QPalette::Button, background);
-        w->setAutoFillBackground(true);
-    }
-    w->setPalette(p);
-}
-
-QLabel *label(QWidget *parent, const QString &text, const QFont &font, const QColor &colour,
-              const QColor &background = QColor())
-{
-    auto *l = new QLabel(text, parent);
-    l->setFont(font);
-    colourWidget(l, colour, background);
-    return l;
-}
-
 QLineEdit *box(QWidget *parent, const QString &text, const QString &hint, const QFont &font, const QColor &colour,
                bool readOnly)
 {
@@ -182,14 +158,14 @@ void TForm1::buildLeftHalf()
                                       QStringLiteral("Cambia la tasa de muestreo")),
                          "AbColBitBtn3", 7, 401, 130, 33);
 
-    Label2 = place(label(this, QStringLiteral(" Memoria ocupada: "), arialFont(11, true), Qt::black, palette::lime()),
+    Label2 = place(styledLabel(this, QStringLiteral(" Memoria ocupada: "), arialFont(11, true), Qt::black, palette::lime()),
                    "Label2", 158, 405);
     Edit1 = place(box(this, QStringLiteral("0000"), QStringLiteral("Cantidad de posiciones de memoria utilizadas"),
                       arialFont(13, true), palette::lime(), false),
                   "Edit1", 157, 422, 37, 24);
     Edit1->setTextMargins(0, 0, 0, 0);
     Edit1->setCursorPosition(0);
-    Label3 = place(label(this, QStringLiteral(" Máx: 2000 "), arialFont(11), palette::lime(), Qt::black), "Label3",
+    Label3 = place(styledLabel(this, QStringLiteral(" Máx: 2000 "), arialFont(11), palette::lime(), Qt::black), "Label3",
                    208, 429);
 }
 
@@ -206,9 +182,9 @@ void TForm1::buildRightHalf()
                                       palette::lime(), arialFont(12, true),
                                       QStringLiteral("Transfiere fecha y hora al logger")),
                          "AbColBitBtn2", 304, 78, 166, 33);
-    Label4 = place(label(this, QStringLiteral("Fecha de PC"), arialFont(11, true), Qt::white), "Label4", 356, 120);
+    Label4 = place(styledLabel(this, QStringLiteral("Fecha de PC"), arialFont(11, true), Qt::white), "Label4", 356, 120);
     AbClock2 = place(new ClockDisplay(ClockDisplay::Date, this), "AbClock2", 342, 137, 101, 28);
-    Label1 = place(label(this, QStringLiteral("Hora de PC"), arialFont(11, true), Qt::white), "Label1", 362, 180);
+    Label1 = place(styledLabel(this, QStringLiteral("Hora de PC"), arialFont(11, true), Qt::white), "Label1", 362, 180);
     AbClock1 = place(new ClockDisplay(ClockDisplay::Time, this), "AbClock1", 342, 195, 101, 28);
     AbRockerSwitch1 = place(new RockerSwitch(this), "AbRockerSwitch1", 348, 241, 91, 85);
     AbRockerSwitch1->setCaption(QStringLiteral("CONECTAR"));

@@ -35,21 +35,13 @@ QLineEdit *startBox(QWidget *parent, const char *name, const QFont &font, int le
     auto *e = place(new QLineEdit(parent), name, left, 54, width, 24);
     e->setReadOnly(true);
     e->setFont(font);
-    QPalette p = e->palette();
-    p.setColor(QPalette::Base, palette::teal());
-    p.setColor(QPalette::Text, palette::lime());
-    e->setPalette(p);
+    colourWidget(e, palette::lime(), palette::teal());
     return e;
 }
 
 QLabel *whiteLabel(QWidget *parent, const char *name, const QString &text, int left, int top)
 {
-    auto *l = new QLabel(text, parent);
-    l->setFont(arialFont(13, true));
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, Qt::white);
-    l->setPalette(p);
-    return place(l, name, left, top);
+    return place(styledLabel(parent, text, arialFont(13, true), Qt::white), name, left, top);
 }
 
 QToolButton *pictureButton(QWidget *parent, const char *name, const QString &caption, const QString &hint,

@@ -84,29 +84,16 @@ TForm2::TForm2(QWidget *parent)
     Version = placedLabel(Panel1, "Version", QStringLiteral("Version 1.1"), 83, 44);
     Label1 = placedLabel(Panel1, "Label1", QStringLiteral("Desarrollado por "), 112, 64);
 
-    Label2 = new QLabel(spacedCapitals(makerWebAddress()), Panel1);
-    Label2->setObjectName(QStringLiteral("Label2"));
     QFont big = arialFont(16, true, true);
     big.setUnderline(true);
-    Label2->setFont(big);
-    QPalette red = Label2->palette();
-    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    Label2->setPalette(red);
-    Label2->adjustSize();
-    Label2->move(44, 84);
+    Label2 = place(styledLabel(Panel1, spacedCapitals(makerWebAddress()), big, QColor(255, 0, 0)), "Label2", 44, 84);
 
     Comments = placedLabel(Panel1, "Comments", QString(), 8, 104);
     Comments->setWordWrap(true);
     Copyright = placedLabel(Panel1, "Copyright", makerRightsNotice(), 48, 112);
 
-    Label3 = new QLabel(makerWebAddress().toLower(), Panel1);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setFont(arialFont(11, true, true));
-    QPalette purple = Label3->palette();
-    purple.setColor(QPalette::WindowText, QColor(128, 0, 128));
-    Label3->setPalette(purple);
-    Label3->adjustSize();
-    Label3->move(100, 132);
+    Label3 = place(styledLabel(Panel1, makerWebAddress().toLower(), arialFont(11, true, true), QColor(128, 0, 128)),
+                   "Label3", 100, 132);
 
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));

@@ -47,12 +47,12 @@ void TForm1::Timer2Timer(QObject *)
 void TForm1::DESCARGAR(int Count)
 {
     const QString chunk = QString::fromLatin1(ComPort1->read(Count));
+    RichEdit1 += chunk;
+    // Only the end marker alone ends the transfer; with other bytes it is data.
     if (chunk != QLatin1String("A")) {
-        RichEdit1 += chunk;
         Gauge1->step();
         return;
     }
-    RichEdit1 += chunk;
     ComPort1->writeText(command::downloadAcknowledge);
     MODODESCARGA = 0;
     Gauge1->hide();

@@ -45,13 +45,8 @@ TForm4::TForm4(QWidget *parent)
     AbGradient1 = new GradientBackground(QColor(143, 143, 143), QColor(226, 226, 226), this);
     AbGradient1->setObjectName(QStringLiteral("AbGradient1"));
 
-    Label1 = new QLabel(QStringLiteral("VALORES PUNTUALES ON-LINE"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(arialFont(13, true));
-    QPalette p = Label1->palette();
-    p.setColor(QPalette::WindowText, palette::teal());
-    Label1->setPalette(p);
-    Label1->setGeometry(48, 0, 200, 16);
+    Label1 = place(styledLabel(this, QStringLiteral("VALORES PUNTUALES ON-LINE"), arialFont(13, true), palette::teal()),
+                   "Label1", 48, 0, 200, 16);
 
     for (int row = 0; row < 4; ++row) {
         for (int col = 0; col < 4; ++col) {

@@ -1,6 +1,8 @@
 #pragma once
 // Names a control and puts it at its place; without a size it takes its own.
 
+#include <QColor>
+#include <QFont>
 #include <QLabel>
 #include <QString>
 #include <QWidget>
@@ -22,6 +24,13 @@ inline QLabel *placedLabel(QWidget *parent, const char *name, const QString &tex
 {
     return place(new QLabel(text, parent), name, left, top);
 }
+
+// Text colour, and background when one is given (filled, also behind edit text).
+void colourWidget(QWidget *w, const QColor &text, const QColor &background = QColor());
+
+// A label in the given font and colours, to be placed.
+QLabel *styledLabel(QWidget *parent, const QString &text, const QFont &font, const QColor &colour,
+                    const QColor &background = QColor());
 
 // Puts a top-level window in the middle of the desktop it is on.
 void centreOnDesktop(QWidget *window);
